@@ -10,6 +10,16 @@ if [ -z "${WINEPREFIX:-}" ]; then
   wine_env_start >/dev/null
   trap wine_env_stop EXIT
 fi
+# Where only the 64-bit loader runs, a 32-bit program fails with an obscure message: say why.
+pe_machine() {
+  local header
+  header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$header" ] && od -An -tx2 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
+}
+if [ -n "${WINE_ENV_BIN:-}" ] && [ "$(pe_machine "$1")" = 014c ]; then
+  echo "wine-run.sh: $1 is a 32-bit program; this kernel cannot run 32-bit Wine (use the win64 build)" >&2
+  exit 1
+fi
 log=$(mktemp)
 wine "$@" >"$log" 2>&1 </dev/null
 rc=$?

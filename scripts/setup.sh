@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12: native toolchain, mingw-w64 i686, Wine, Xvfb.
 set -euo pipefail
-need=(cmake g++ python3 g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth imagemagick)
+need=(cmake g++ python3 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64 xvfb xauth imagemagick)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

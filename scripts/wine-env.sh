@@ -3,10 +3,32 @@
 #   wine_env_stop              ends the server and the display, removes the prefix
 # With "visible" and a DISPLAY already set, windows go to that display instead of a private Xvfb.
 
+# The packaged "wine" script takes the 32-bit loader whenever it is installed, even where the
+# kernel cannot execute it (no IA-32 emulation: dmesg says "32-bit emulation disabled"). There,
+# "wine" and "wine-stable" (which wineboot calls) on PATH become the 64-bit loader, and
+# WINE_ENV_BIN names the folder that holds them.
+wine_env_pick_loader() {
+  WINE_ENV_BIN=
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && return 0
+  /usr/lib/wine/wine64 --version >/dev/null 2>&1 || return 0
+  export WINELOADER=/usr/lib/wine/wine64
+  export WINE_ENV_BIN
+  WINE_ENV_BIN=$(mktemp -d /tmp/korvane-winebin.XXXXXX)
+  local name
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$WINE_ENV_BIN/$name"
+    chmod +x "$WINE_ENV_BIN/$name"
+  done
+  WINE_ENV_SAVED_PATH=$PATH
+  export PATH="$WINE_ENV_BIN:$PATH"
+}
+
 wine_env_start() {
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
-  export WINEARCH=win32
+  # A 64-bit prefix runs 64-bit programs, and 32-bit ones too where the kernel can execute them.
+  export WINEARCH=win64
+  wine_env_pick_loader
   WINE_ENV_PREFIX_OWNED=0
   if [ -z "${WINEPREFIX:-}" ]; then
     export WINEPREFIX
@@ -39,6 +61,11 @@ wine_env_start() {
 
 wine_env_stop() {
   wineserver -k >/dev/null 2>&1 </dev/null || true
+  if [ -n "${WINE_ENV_BIN:-}" ]; then
+    rm -rf "$WINE_ENV_BIN"
+    export PATH="$WINE_ENV_SAVED_PATH"
+    unset WINE_ENV_BIN WINE_ENV_SAVED_PATH WINELOADER
+  fi
   if [ -n "${WINE_ENV_XVFB_PID:-}" ]; then
     kill "$WINE_ENV_XVFB_PID" 2>/dev/null || true
     wait "$WINE_ENV_XVFB_PID" 2>/dev/null || true
