@@ -13,7 +13,7 @@ public:
     // last-write time, in local time, is an MS-DOS date (1980 to 2107). Wildcards are the
     // search's own; use IsExistingFile, which refuses them.
     virtual bool SearchFindsFile(const std::string& path) = 0;
-    virtual bool DeleteFile(const std::string& path) = 0;
+    virtual bool RemoveFile(const std::string& path) = 0;
     // Fails when `to` already exists.
     virtual bool CopyFileNoOverwrite(const std::string& from, const std::string& to) = 0;
 };

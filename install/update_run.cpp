@@ -78,7 +78,7 @@ private:
 
         SetStatus(StatusInstalling(entry.name));
         if (files_.CopyFileNoOverwrite(stagingPath, targetPath)) {
-            files_.DeleteFile(stagingPath);  // a staged copy left behind does no harm
+            files_.RemoveFile(stagingPath);  // a staged copy left behind does no harm
         } else {
             window_.ShowMessage(MessageKind::Error, TextCannotCopy(stagingPath, targetPath));
         }
@@ -106,7 +106,7 @@ private:
 
     Wait RemoveOldVersion(const std::string& name, const std::string& targetPath) {
         SetStatus(StatusRemoving(name));
-        if (!IsExistingFile(files_, targetPath) || files_.DeleteFile(targetPath)) return Wait::Done;
+        if (!IsExistingFile(files_, targetPath) || files_.RemoveFile(targetPath)) return Wait::Done;
         window_.ShowMessage(MessageKind::Warning, TextCannotDelete(targetPath));
         while (IsExistingFile(files_, targetPath)) {
             if (window_.EndRequested()) return Wait::EndRequested;

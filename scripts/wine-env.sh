@@ -55,6 +55,9 @@ wine_env_start() {
   wineboot -i >/dev/null 2>&1 </dev/null
   # Without a window manager, an unmanaged X window closes at once instead of after ~2 s.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+  # A crashing program gets a backtrace on its output and ends, instead of a crash dialog that
+  # nobody closes (the test run would hang until its time-out).
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
   wineserver -w >/dev/null 2>&1 </dev/null &   # returns when idle; not waited for
   echo "Wine prefix $WINEPREFIX on display $DISPLAY"
 }

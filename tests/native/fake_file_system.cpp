@@ -47,7 +47,7 @@ bool FakeFileSystem::SearchFindsFile(const std::string& path) {
     return false;
 }
 
-bool FakeFileSystem::DeleteFile(const std::string& path) {
+bool FakeFileSystem::RemoveFile(const std::string& path) {
     journal_.Record("delete:" + path);
     if (files_.count(path) == 0) return false;
     auto locked = undeletable_.find(path);

@@ -21,7 +21,7 @@ public:
     void AddFolder(const std::string& path) { folders_.insert(path); }
     // Someone else removes the file (the user, by hand).
     void RemoveByHand(const std::string& path);
-    // DeleteFile fails on `path` for the next `attempts` calls (a locked or read-only file).
+    // RemoveFile fails on `path` for the next `attempts` calls (a locked or read-only file).
     void MakeUndeletable(const std::string& path, int attempts) { undeletable_[path] = attempts; }
 
     std::optional<std::string> Contents(const std::string& path) const;
@@ -29,7 +29,7 @@ public:
 
     // Like the real search: "*" and "?" match within one path component.
     bool SearchFindsFile(const std::string& path) override;
-    bool DeleteFile(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
     bool CopyFileNoOverwrite(const std::string& from, const std::string& to) override;
 
 private:

@@ -87,7 +87,7 @@ TEST_F(RunTest, TargetLockedOnceIsNotDeletedAgainButWaitedFor) {
     SetUpProduct();
     SetCount("1");
     AddEntry(1, "Pellix.exe", "C:\\Apps\\Demo");
-    files.MakeUndeletable(kMainProduct, 1);  // a second DeleteFile would succeed
+    files.MakeUndeletable(kMainProduct, 1);  // a second RemoveFile would succeed
     clock.AfterSleep(2, [this] { files.RemoveByHand(kMainProduct); });
 
     Run();
