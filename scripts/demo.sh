@@ -14,8 +14,10 @@ scripts/setup.sh
 # --- build -------------------------------------------------------------------------------
 # The product is the 32-bit build. Where this kernel cannot execute 32-bit programs (no IA-32
 # emulation, so 32-bit Wine cannot start), the demo runs the 64-bit build of the same sources.
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh
 preset=win32
-if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if ! wine_env_runs_32bit; then
   echo "This kernel cannot execute 32-bit programs: the demo runs the 64-bit build instead."
   preset=win64
 fi
@@ -69,8 +71,6 @@ show_folder "before"
 # --- the run -------------------------------------------------------------------------------
 mode=--press
 [ -n "${DISPLAY:-}" ] && mode=--watch
-# shellcheck source=wine-env.sh
-source scripts/wine-env.sh
 wine_env_start visible
 trap wine_env_stop EXIT
 if [ "$mode" = --watch ]; then

@@ -18,7 +18,7 @@ scripts/check-pe.sh build/win32/shell/Maj.exe
 source scripts/wine-env.sh
 wine_env_start
 trap wine_env_stop EXIT
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+if wine_env_runs_32bit; then
   ctest --preset win32
 else
   echo "This kernel cannot execute 32-bit programs (no IA-32 emulation): 32-bit Wine cannot start."

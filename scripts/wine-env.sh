@@ -9,7 +9,7 @@
 # WINE_ENV_BIN names the folder that holds them.
 wine_env_pick_loader() {
   WINE_ENV_BIN=
-  /usr/lib/wine/wine --version >/dev/null 2>&1 && return 0
+  wine_env_runs_32bit && return 0
   /usr/lib/wine/wine64 --version >/dev/null 2>&1 || return 0
   export WINELOADER=/usr/lib/wine/wine64
   export WINE_ENV_BIN
@@ -21,6 +21,13 @@ wine_env_pick_loader() {
   done
   WINE_ENV_SAVED_PATH=$PATH
   export PATH="$WINE_ENV_BIN:$PATH"
+}
+
+# True when the kernel itself executes the 32-bit loader. Through a user-mode emulator registered
+# for i386 (qemu) it may start, but Wine then takes minutes to boot and fails: treated as no.
+wine_env_runs_32bit() {
+  ls /proc/sys/fs/binfmt_misc/ 2>/dev/null | grep -qi 'i386' && return 1
+  /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
 wine_env_start() {
