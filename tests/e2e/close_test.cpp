@@ -31,8 +31,7 @@ class CloseTest : public InstallerTest, public testing::WithParamInterface<Close
 
 TEST_P(CloseTest, WithinTheFirstSecondEndsBeforeTheRun) {
     folder.PutMainProduct();
-    folder.Put("Modules\\report.dll", "old report");
-    folder.Put("Update\\report.dll", "new report");
+    folder.PutReportUpdate();
     folder.WriteManifest(IniLines({"[Main]", "NbFilesToInstal=1"}) +
                          FileSection(1, "report.dll", folder.At("Modules")));
     const auto before = folder.Snapshot();
@@ -79,14 +78,10 @@ TEST_P(CloseTest, DuringTheWaitForAProgramEndsWithoutWaiting) {
 
 TEST_P(CloseTest, DuringTheWaitForALockedTargetEndsWithoutWaiting) {
     folder.PutMainProduct();
-    folder.Put("Modules\\report.dll", "old report");
-    folder.Put("Update\\report.dll", "new report");
+    folder.PutReportUpdate();
     folder.WriteManifest(IniLines({"[Main]", "NbFilesToInstal=1"}) +
                          FileSection(1, "report.dll", folder.At("Modules")));
-    const Handle lock(CreateFileA(folder.At("Modules\\report.dll").c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(lock);
+    const Handle lock = folder.Hold("Modules\\report.dll", FILE_SHARE_READ | FILE_SHARE_WRITE);
     const auto before = folder.Snapshot();
 
     Process installer = folder.StartInstaller();

@@ -14,17 +14,14 @@ class ManifestWriteTest : public InstallerTest {};
 TEST_F(ManifestWriteTest, FailureStopsTheRunAndIsReportedUntilOk) {
     folder.PutMainProduct();
     folder.MakeFolder("Help");
-    folder.Put("Modules\\report.dll", "old report");
-    folder.Put("Update\\report.dll", "new report");
+    folder.PutReportUpdate();
     folder.Put("Update\\help.chm", "new help");
     folder.WriteManifest(IniLines({"[Main]", "NbFilesToInstal=2"}) +
                          FileSection(1, "help.chm", folder.At("Help")) +
                          FileSection(2, "report.dll", folder.At("Modules")));
     const std::string manifest = folder.ManifestBytes();
     // Readable by others, not writable: WritePrivateProfileStringA fails.
-    Handle hold(CreateFileA(folder.ManifestPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(hold);
+    Handle hold = folder.Hold("Maj.ini", FILE_SHARE_READ);
 
     Process installer = folder.StartInstaller();
     const Dialog dialog = WaitForDialog(installer, kDialogTimeoutMs);

@@ -10,8 +10,7 @@ using namespace expected;
 void OneStagedEntry(const ProductFolder& folder) {
     folder.WriteManifest(IniLines({"[Main]", "NbFilesToInstal=1"}) +
                          FileSection(1, "report.dll", folder.At("Modules")));
-    folder.Put("Update\\report.dll", "new report");
-    folder.Put("Modules\\report.dll", "old report");
+    folder.PutReportUpdate();
 }
 
 struct PreconditionCase {
@@ -90,8 +89,7 @@ TEST_P(CountTest, InstallsNothingAndClosesWithoutAMessage) {
     folder.PutMainProduct();
     folder.WriteManifest(std::string(GetParam().mainSection) +
                          FileSection(1, "report.dll", folder.At("Modules")));
-    folder.Put("Update\\report.dll", "new report");
-    folder.Put("Modules\\report.dll", "old report");
+    folder.PutReportUpdate();
     const auto before = folder.Snapshot();
 
     Process installer = folder.StartInstaller();

@@ -120,6 +120,18 @@ void ProductFolder::PutMainProduct() const {
         throw DriverError(ErrorText("cannot copy the stand-in"));
 }
 
+void ProductFolder::PutReportUpdate() const {
+    Put("Modules\\report.dll", "old report");
+    Put("Update\\report.dll", "new report");
+}
+
+Handle ProductFolder::Hold(const std::string& relative, DWORD share) const {
+    Handle file(CreateFileA(At(relative).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw DriverError(ErrorText("cannot open " + At(relative)));
+    return file;
+}
+
 std::optional<std::string> ProductFolder::Read(const std::string& relative) const {
     Handle file(CreateFileA(At(relative).c_str(), GENERIC_READ,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

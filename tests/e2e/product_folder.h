@@ -31,6 +31,12 @@ public:
     void MakeFolder(const std::string& relative) const;
     // The stand-in program as the main product "Pellix.exe".
     void PutMainProduct() const;
+    // "old report" as Modules\report.dll and "new report" staged as Update\report.dll.
+    void PutReportUpdate() const;
+    // Opens an existing file for reading with only the given sharing, for as long as the
+    // handle lives: without FILE_SHARE_DELETE it cannot be deleted, without FILE_SHARE_WRITE
+    // it cannot be written.
+    Handle Hold(const std::string& relative, DWORD share) const;
     std::optional<std::string> Read(const std::string& relative) const;
     // A short description of a file's bytes ("absent", the text itself, or size and hash),
     // so that a failed comparison does not print an executable.

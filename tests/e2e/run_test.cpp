@@ -55,8 +55,7 @@ TEST_F(UpdateRunTest, WaitsForTheRunningProductThenReplacesIt) {
 
 TEST_F(UpdateRunTest, HandlesTheLastEntryFirst) {
     folder.PutMainProduct();
-    folder.Put("Modules\\report.dll", "old report");
-    folder.Put("Update\\report.dll", "new report");
+    folder.PutReportUpdate();
     folder.Put("Update\\Telvarra.exe", "new Telvarra");
     folder.WriteManifest(IniLines({"[Main]", "NbFilesToInstal=2"}) +
                          FileSection(1, "Telvarra.exe", folder.Path()) +
@@ -128,15 +127,11 @@ TEST_F(UpdateRunTest, DoesNotWaitForItself) {
 
 TEST_F(UpdateRunTest, WaitsForALockedTargetToGo) {
     folder.PutMainProduct();
-    folder.Put("Modules\\report.dll", "old report");
-    folder.Put("Update\\report.dll", "new report");
+    folder.PutReportUpdate();
     folder.WriteManifest(IniLines({"[Main]", "NbFilesToInstal=1"}) +
                          FileSection(1, "report.dll", folder.At("Modules\\")));
     // Open without FILE_SHARE_DELETE: the installer cannot delete it.
-    Handle lock(CreateFileA(folder.At("Modules\\report.dll").c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(lock);
+    Handle lock = folder.Hold("Modules\\report.dll", FILE_SHARE_READ | FILE_SHARE_WRITE);
 
     Process installer = folder.StartInstaller();
     const InstallerWindows windows = WaitForInstallerWindows(installer);
